@@ -33,7 +33,7 @@ SHARED_AT_4_9 = {frozenset("踌蹰")}
 # far more than any length difference; a step to a longer code costs a common
 # character more than a rare one; sharing a code costs more than either.
 NOT_FIRST = 10000
-SHARE = 5000
+SHARE = 30000
 # Non-first code whose first candidate is a character of our lists: it may be
 # wanted by that character later (first pass only).
 TAKEN_LATER = 1000
@@ -274,8 +274,8 @@ class Solver:
         if code is not None:
             self.users[code].add(ch)
 
-    def cost(self, ch, code, p, extra_users=(), first_pass=False):
-        """Cost of giving free character ch, standing at p, this code."""
+    def cost(self, ch, code, extra_users=(), first_pass=False):
+        """Cost of giving the free character ch this code."""
         others = (self.users[code] | set(extra_users)) - {ch}
         if len(others) >= 2:
             return FORBIDDEN
@@ -306,8 +306,7 @@ class Solver:
                 free.append(ch)
         if not free:
             return
-        # Capacities left once the fixed entries are counted; a free
-        # character that stands twice in this table counts twice.
+        # Room left in each length class once the fixed entries are counted.
         if p in self.counts:
             caps = list(self.counts[p])
         else:
@@ -326,7 +325,7 @@ class Solver:
             for ch in free:
                 row = [None] * 4
                 for code in self.options[ch]:
-                    c = self.cost(ch, code, p, reserved[code], first_pass)
+                    c = self.cost(ch, code, reserved[code], first_pass)
                     k = len(code) - 1
                     if c is not None and (row[k] is None or c < row[k][0]):
                         row[k] = (c, code)
@@ -493,7 +492,7 @@ def main():
         solver = Solver(tables, cands, codes, pins, counts)
         solver.run()
         real, first, pairs = verify(tables, solver, counts, pins)
-    except Failure as e:
+    except (Failure, OSError) as e:
         print(f"gen_codes: {e}", file=sys.stderr)
         return 1
     write_tables(tables, solver.code)

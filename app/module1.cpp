@@ -1,0 +1,12 @@
+#include "module1.h"
+
+#include "form2.h"
+
+namespace tovrik {
+
+void Main()
+{
+    Form2().Show();
+}
+
+} // namespace tovrik

@@ -1,0 +1,47 @@
+// The program as a whole: closing either window, in any state, ends it.
+#include "fixture.h"
+
+#include <QTimer>
+
+#include <functional>
+
+namespace tovrik::testing {
+namespace {
+
+using ProgramTest = Ui;
+
+// Runs the program's event loop, closes a window from inside it, and tells
+// whether the program then ended by itself.
+bool closingEndsTheProgram(const std::function<void()> &close)
+{
+    QTimer::singleShot(0, close);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    return QApplication::exec() == 0;
+}
+
+TEST_F(ProgramTest, ClosingTheIndexWindowRightAfterStartEndsTheProgram)
+{
+    EXPECT_TRUE(closingEndsTheProgram([] { Form2().close(); }));
+    EXPECT_FALSE(form1Exists());
+}
+
+TEST_F(ProgramTest, ClosingThePanelEndsTheProgram)
+{
+    clickSyllable(2);
+    ASSERT_FALSE(index().isVisible());
+    EXPECT_TRUE(closingEndsTheProgram([] { form1().close(); }));
+}
+
+TEST_F(ProgramTest, ClosingTheIndexWindowWhileThePanelIsHiddenEndsTheProgram)
+{
+    clickSyllable(2);
+    clickBack();
+    ASSERT_FALSE(panel().isVisible());
+    EXPECT_TRUE(closingEndsTheProgram([] { Form2().close(); }));
+}
+
+} // namespace
+} // namespace tovrik::testing

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QKeyEvent>
@@ -103,7 +104,14 @@ short shiftState(Qt::KeyboardModifiers modifiers)
 
 // ---- Window ----
 
-Window::Window() : QWidget(nullptr, Qt::Window) {}
+Window::Window() : QWidget(nullptr, Qt::Window)
+{
+    // The platform's default font, with the GB2312 Song face for the Chinese
+    // characters that it lacks.
+    QFont f = font();
+    f.setFamilies({QFontInfo(f).family(), QStringLiteral("AR PL SungtiL GB"), QStringLiteral("SimSun")});
+    QWidget::setFont(f);
+}
 
 void Window::setIcon(const QString &resource)
 {

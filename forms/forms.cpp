@@ -41,12 +41,14 @@ QColor toQColor(Colour c)
 
 QFont toQFont(const Font &font)
 {
+    // The installed GB2312 faces first, then the usual names elsewhere.
     QStringList families;
     if (font.name == u"宋体")
-        families = {QStringLiteral("AR PL SungtiL GB"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")};
-    else if (font.name == u"楷体_GB2312")
-        families = {QStringLiteral("AR PL KaitiM GB"), QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"), QStringLiteral("AR PL UKai CN"),
+        families = {QStringLiteral("AR PL SungtiL GB"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
                     QStringLiteral("Noto Serif CJK SC")};
+    else if (font.name == u"楷体_GB2312")
+        families = {QStringLiteral("AR PL KaitiM GB"), QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"),
+                    QStringLiteral("AR PL UKai CN"), QStringLiteral("Noto Serif CJK SC")};
     else
         families = {toQString(font.name)};
     QFont f;

@@ -17,10 +17,8 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -668,12 +666,6 @@ void checkCodes(const std::array<std::optional<CodeTable>, kPositions + 1> &tabl
                        showChar(ch) + " does not stand at position " + std::to_string(p));
     }
 
-    // A character keeps one code in every table, unless its pins give it more
-    // than one.
-    std::map<char32_t, std::set<std::string>> pinnedCodes;
-    for (const auto &[key, pin] : pins)
-        pinnedCodes[key.second].insert(pin.code);
-
     std::map<char32_t, std::pair<std::string, Place>> codeOf;
     std::map<char, std::pair<char32_t, Place>> oneLetter;
     int oneLetterEntries = 0;
@@ -694,14 +686,12 @@ void checkCodes(const std::array<std::optional<CodeTable>, kPositions + 1> &tabl
                            where + ch + " has code " + e.code + "; it is pinned to " +
                                pin->second.code + " (" + pin->second.at.str() + ")");
 
-            const auto pc = pinnedCodes.find(e.character);
-            if (pc == pinnedCodes.end() || pc->second.size() < 2) {
-                const auto [it, added] = codeOf.try_emplace(e.character, e.code, t.at);
-                if (!added && it->second.first != e.code)
-                    diag.error(t.at.file, t.at.line,
-                               where + ch + " has code " + e.code + " but code " + it->second.first +
-                                   " at " + it->second.second.str());
-            }
+            // A character has one code in every table where it stands.
+            if (const auto [it, added] = codeOf.try_emplace(e.character, e.code, t.at);
+                !added && it->second.first != e.code)
+                diag.error(t.at.file, t.at.line,
+                           where + ch + " has code " + e.code + " but code " + it->second.first +
+                               " at " + it->second.second.str());
 
             if (e.code.size() == 1) {
                 ++oneLetterEntries;

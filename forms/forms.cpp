@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QKeyEvent>
@@ -108,11 +107,10 @@ short shiftState(Qt::KeyboardModifiers modifiers)
 
 Window::Window() : QWidget(nullptr, Qt::Window)
 {
-    // The platform's default font, with the GB2312 Song face for the Chinese
-    // characters that it lacks.
-    QFont f = font();
-    f.setFamilies({QFontInfo(f).family(), QStringLiteral("AR PL SungtiL GB"), QStringLiteral("SimSun")});
-    QWidget::setFont(f);
+    // The default font of a GB2312 desktop, 宋体 9 pt, for every control that
+    // stores no font of its own and for TextWidth: Chinese characters and
+    // pinyin alike fit the buttons as they were designed.
+    QWidget::setFont(toQFont({u"宋体", 9.0f}));
 }
 
 void Window::setIcon(const QString &resource)

@@ -1,0 +1,13 @@
+// Child of the start-up benchmark: the program's own start-up.
+#include "first_paint_probe.h"
+#include "module1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    tovrik::bench::FirstPaintProbe probe;
+    tovrik::Main();
+    return QApplication::exec();
+}

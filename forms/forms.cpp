@@ -307,25 +307,36 @@ TextBox::TextBox(QWidget *parent, float left, float top, float width, float heig
 {
     setFrame(false);
     setTextMargins(0, 0, 0, 0);
-    place(this, left, top, width, height);
+    placeEdges();
 }
 
 void TextBox::setLeft(float left)
 {
     left_ = left;
-    move(pixels(left_), pixels(top_));
+    placeEdges();
 }
 
 void TextBox::setTop(float top)
 {
     top_ = top;
-    move(pixels(left_), pixels(top_));
+    placeEdges();
 }
 
 void TextBox::setWidth(float width)
 {
     width_ = width;
-    resize(pixels(width_), pixels(height_));
+    placeEdges();
+}
+
+void TextBox::placeEdges()
+{
+    // The size is rounded as it is; the place is rounded so that the right
+    // and bottom edges never pass the rounded edges in twips, so a box that
+    // ends on the window's edge in twips ends on its last pixel too.
+    const int width = pixels(width_);
+    const int height = pixels(height_);
+    setGeometry(std::min(pixels(left_), pixels(left_ + width_) - width),
+                std::min(pixels(top_), pixels(top_ + height_) - height), width, height);
 }
 
 void TextBox::setBackColor(Colour colour)

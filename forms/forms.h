@@ -184,6 +184,8 @@ public:
     void setMousePointer(int pointer);
 
 private:
+    void placeEdges();
+
     float left_;
     float top_;
     float width_;

@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "tables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -96,6 +97,15 @@ void CharacterPanel::showmessage()
     if (!std::isfinite(width))
         return;
     Text1->setWidth(width);
+    // The whole code stays inside the client area as it is now: a tip that
+    // would pass its right or bottom edge moves back onto it, never past the
+    // left or top edge. The tip position itself keeps the pointer's place.
+    const float clientWidth = forms::twips(this->width());
+    if (Text1->Left() + Text1->Width() > clientWidth)
+        Text1->setLeft(std::max(0.0f, clientWidth - Text1->Width()));
+    const float clientHeight = forms::twips(this->height());
+    if (Text1->Top() + Text1->Height() > clientHeight)
+        Text1->setTop(std::max(0.0f, clientHeight - Text1->Height()));
     Text1->setText(currentcode);
     Text1->setVisible(true);
 }

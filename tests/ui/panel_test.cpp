@@ -1,6 +1,7 @@
 // The character panel: its layout, the hover procedure, showmessage and
 // currentcode, and the code tip across window switches.
 #include "fixture.h"
+#include "syllable_table.h"
 
 #include <QFontInfo>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -232,14 +234,99 @@ TEST_F(PanelTest, SumThatIsNotFiniteStopsTheHoverAndTheProgramGoesOn)
     EXPECT_EQ(panel().CurrentX, 120.0f + 15.0f);
     EXPECT_EQ(panel().CurrentY, y);
 
-    // Far but finite places are kept as they are; the tip is not clamped.
+    // Far but finite places are kept as the tip position; the tip itself
+    // stays inside the panel.
     sendMove(2, {1e30, 1e30});
     EXPECT_TRUE(tip()->Visible());
-    EXPECT_EQ(tip()->Left(), 600.0f + float(1e30 * 15));
+    EXPECT_EQ(panel().CurrentX, 600.0f + float(1e30 * 15));
+    EXPECT_EQ(panel().CurrentY, 120.0f + float(1e30 * 15));
+    EXPECT_TRUE(panel().rect().contains(tipGeometry()));
 
     sendMove(2, {3, 3});
     EXPECT_TRUE(tip()->Visible());
     EXPECT_EQ(tip()->Left(), 600.0f + 45.0f);
+}
+
+// The tip never passes the right or bottom edge of the client area as it is
+// now, never the left or top edge either, and keeps the pointer's place
+// wherever it fits.
+TEST_F(PanelTest, TipStaysInsideThePanel)
+{
+    const struct Case {
+        const char *letter;
+        const char *syllable;
+        int size; // the panel's client area resized to size x size px; 0: as designed
+        int first; // an earlier hover that sets the code shown, or 0
+        int N;
+        QPoint place; // the pointer in button N
+        const char *code;
+        bool shifted;
+        bool raised;
+    } cases[] = {
+        // The right-hand column, the pointer near the button's right edge,
+        // with codes of one to four letters.
+        {"G", "gong", 0, 1, 20, {31, 20}, "A", true, false},
+        {"W", "wan", 0, 0, 20, {28, 12}, "GQ", true, false},
+        {"Q", "qi", 0, 0, 20, {31, 3}, "PYR", true, false},
+        {"B", "ba", 0, 0, 20, {32, 12}, "ARDY", true, false},
+        {"F", "fu", 0, 0, 40, {31, 12}, "OW", true, false},
+        {"X", "xi", 0, 0, 40, {30, 12}, "RDMB", true, false},
+        {"Q", "qi", 0, 0, 60, {31, 12}, "PYDW", true, false},
+        {"J", "ji", 0, 0, 80, {31, 12}, "QVN", true, false},
+        {"Y", "yi", 0, 0, 100, {31, 24}, "MCGH", true, false},
+        {"J", "ji", 0, 0, 100, {1, 1}, "PHI", false, false},
+        {"Y", "yi", 0, 0, 1, {1, 1}, nullptr, false, false},
+        // A widened panel needs no shift.
+        {"B", "ba", 1000, 0, 20, {32, 24}, "ARDY", false, false},
+        // A narrowed and a shortened panel.
+        {"Y", "yi", 200, 0, 6, {31, 12}, nullptr, true, false},
+        {"Y", "yi", 100, 0, 62, {30, 20}, nullptr, true, true},
+        // Smaller than the tip: it starts at the left and top edges.
+        {"Y", "yi", 10, 0, 1, {8, 8}, nullptr, true, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.syllable) + " at " + std::to_string(c.N));
+        const auto syllables = syllablesOf(c.letter);
+        const auto slot = std::find(syllables.begin(), syllables.end(), std::string_view(c.syllable));
+        ASSERT_NE(slot, syllables.end());
+        chooseLetter(QString::fromLatin1(c.letter));
+        clickSyllable(int(slot - syllables.begin()) + 2);
+        CharacterPanel &p = panel();
+        p.resize(c.size ? QSize(c.size, c.size) : QSize(659, 182));
+        QApplication::processEvents();
+        if (c.first)
+            sendMove(c.first, {2, 2});
+        sendMove(c.N, c.place);
+        forms::CommandButton *button = p.Command(c.N);
+        if (c.code) {
+            EXPECT_EQ(tip()->Text(), QString::fromLatin1(c.code));
+        }
+        EXPECT_EQ(tip()->Text(), currentcode);
+        EXPECT_EQ(p.CurrentX, button->Left() + forms::twips(c.place.x()));
+        EXPECT_EQ(p.CurrentY, button->Top() + forms::twips(c.place.y()));
+        EXPECT_EQ(tip()->Width(), p.TextWidth(currentcode) + 120.0f);
+        const float right = forms::twips(p.width());
+        const float bottom = forms::twips(p.height());
+        if (c.shifted)
+            EXPECT_EQ(tip()->Left(), std::max(0.0f, right - tip()->Width()));
+        else
+            EXPECT_EQ(tip()->Left(), p.CurrentX);
+        if (c.raised)
+            EXPECT_EQ(tip()->Top(), std::max(0.0f, bottom - tip()->Height()));
+        else
+            EXPECT_EQ(tip()->Top(), p.CurrentY);
+        // In pixels: the whole tip inside the client area where it fits.
+        const QRect g = tipGeometry();
+        EXPECT_GE(g.left(), 0);
+        EXPECT_GE(g.top(), 0);
+        if (tip()->Width() <= right) {
+            EXPECT_LE(g.right(), p.width() - 1);
+        }
+        if (tip()->Height() <= bottom) {
+            EXPECT_LE(g.bottom(), p.height() - 1);
+        }
+        clickBack();
+    }
 }
 
 // The width of the text area of a line edit: its contents without the

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QUrl>
 
@@ -237,6 +238,21 @@ TEST_F(IndexWindowTest, WebAddressLabelOpensTheFullAddress)
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls.front().toString(), "https://ombrel.example/");
     EXPECT_EQ(syllableCaptions(), kRowA + blanks(31));
+}
+
+// Every label's caption fits its label in the label's own font; with a
+// longer host name in TOVRIK_WEB_ADDRESS the web-address label would not.
+TEST_F(IndexWindowTest, EveryCaptionFitsItsLabel)
+{
+    clickSyllable(2);
+    for (const forms::Label *label : {index().Label1, index().Label2, index().Label3, panel().Label1}) {
+        const QFontMetricsF metrics(label->font());
+        const QRect room = label->contentsRect();
+        const qreal needed = metrics.horizontalAdvance(label->Caption());
+        EXPECT_LE(needed, room.width()) << "\"" << label->Caption().toStdString() << "\" needs " << needed
+                                        << " px in a label " << room.width() << " px wide";
+        EXPECT_LE(metrics.height(), room.height()) << label->Caption().toStdString();
+    }
 }
 
 } // namespace

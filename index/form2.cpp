@@ -6,13 +6,17 @@
 
 #include <QUrl>
 
-#include <memory>
+#include <utility>
 
 namespace tovrik {
 
 namespace {
 
-std::unique_ptr<IndexWindow> instance;
+// The window lives as long as the application: it is destroyed by
+// releaseForm2() before the application object, never by a static
+// destructor. When the platform ends the program with exit() (the display
+// went away) it is simply left to the process's end.
+IndexWindow *instance = nullptr;
 
 QString latin1(std::string_view text)
 {
@@ -122,7 +126,7 @@ void IndexWindow::Label2_Click()
 IndexWindow &Form2()
 {
     if (!instance) {
-        instance = std::make_unique<IndexWindow>();
+        instance = new IndexWindow;
         instance->Form_Load();
     }
     return *instance;
@@ -130,7 +134,7 @@ IndexWindow &Form2()
 
 void releaseForm2()
 {
-    instance.reset();
+    delete std::exchange(instance, nullptr);
 }
 
 } // namespace tovrik

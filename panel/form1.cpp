@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <utility>
 
 namespace tovrik {
 
@@ -13,7 +13,9 @@ QString currentcode;
 
 namespace {
 
-std::unique_ptr<CharacterPanel> instance;
+// Lives as long as the application, as the index window does: destroyed by
+// releaseForm1(), never by a static destructor.
+CharacterPanel *instance = nullptr;
 
 } // namespace
 
@@ -119,18 +121,18 @@ void CharacterPanel::Command117_Click()
 CharacterPanel &form1()
 {
     if (!instance)
-        instance = std::make_unique<CharacterPanel>();
+        instance = new CharacterPanel;
     return *instance;
 }
 
 bool form1Exists()
 {
-    return bool(instance);
+    return instance != nullptr;
 }
 
 void releaseForm1()
 {
-    instance.reset();
+    delete std::exchange(instance, nullptr);
 }
 
 } // namespace tovrik

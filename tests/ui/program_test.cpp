@@ -3,6 +3,7 @@
 
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 
 namespace tovrik::testing {
@@ -41,6 +42,31 @@ TEST_F(ProgramTest, ClosingTheIndexWindowWhileThePanelIsHiddenEndsTheProgram)
     clickBack();
     ASSERT_FALSE(panel().isVisible());
     EXPECT_TRUE(closingEndsTheProgram([] { Form2().close(); }));
+}
+
+// When the display goes away, the platform ends the program from inside
+// with exit(): the windows must not be destroyed in the exit handlers then,
+// after the toolkit's own state is gone. In every state the program ends
+// with the status it was given.
+TEST_F(ProgramTest, ExitFromInsideEndsTheProgramCleanlyInEveryState)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(3), ::testing::ExitedWithCode(3), "") << "index window shown";
+    EXPECT_EXIT(
+        {
+            clickSyllable(2);
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "")
+        << "panel shown";
+    EXPECT_EXIT(
+        {
+            clickSyllable(2);
+            hover(1, {10, 10});
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "")
+        << "tip shown";
 }
 
 } // namespace

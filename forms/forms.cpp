@@ -113,9 +113,13 @@ Window::Window() : QWidget(nullptr, Qt::Window)
     QWidget::setFont(toQFont({u"宋体", 9.0f}));
 }
 
-void Window::setIcon(const QString &resource)
+void Window::setIcon(std::span<const char *const *const> xpmPictures)
 {
-    setWindowIcon(QIcon(resource));
+    // QPixmap reads XPM data itself; decoding a file would load the image-format plugins.
+    QIcon icon;
+    for (const char *const *xpm : xpmPictures)
+        icon.addPixmap(QPixmap(xpm));
+    setWindowIcon(icon);
 }
 
 void Window::setBackColor(Colour colour)

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace tovrik::forms {
@@ -58,7 +59,8 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
-    void setIcon(const QString &resource);
+    // The window icon, from pictures compiled in as XPM data.
+    void setIcon(std::span<const char *const *const> xpmPictures);
     void setBackColor(Colour colour);
     void setBorder(Border border);
     // The client area's design place and size.

@@ -4,35 +4,39 @@
 
 namespace tovrik {
 
-std::span<const ListRow> slotRows(int slot)
+SlotRows slotRows(int slot)
 {
     if (slot < 1 || slot > kSlots)
         return {};
-    return data::kSlotRows[slot - 1];
+    const data::Range range = data::kSlotRows[slot - 1];
+    return {data::kRows + range.first, range.count};
 }
 
-const ListRow *findRow(int slot, std::u16string_view text)
+std::optional<ListRow> findRow(int slot, std::u16string_view text)
 {
-    for (const ListRow &row : slotRows(slot))
+    for (const ListRow row : slotRows(slot))
         if (row.syllable == text)
-            return &row;
-    return nullptr;
+            return row;
+    return std::nullopt;
 }
 
-std::span<const CodeEntry> codeTable(int position)
+CodeTable codeTable(int position)
 {
     if (position < 1 || position > kPositions)
         return {};
-    return data::kCodeTables[position - 1];
+    const data::Range range = data::kCodeTables[position - 1];
+    return {data::kEntries + range.first, range.count};
 }
 
 std::optional<std::u16string_view> findCode(int position, std::u16string_view caption)
 {
-    if (caption.size() != 1)
+    if (caption.size() != 1 || position < 1 || position > kPositions)
         return std::nullopt;
-    for (const CodeEntry &entry : codeTable(position))
-        if (entry.character == caption[0])
-            return entry.code;
+    const data::Range range = data::kCodeTables[position - 1];
+    for (const data::PackedEntry *entry = data::kEntries + range.first, *end = entry + range.count; entry != end;
+         ++entry)
+        if (entry->character == caption[0])
+            return std::u16string_view(data::kText + entry->code, entry->codeLength);
     return std::nullopt;
 }
 

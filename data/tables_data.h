@@ -6,14 +6,24 @@
 #include "syllable_table.h"
 #include "tables.h"
 
-#include <span>
+#include <cstdint>
 
 namespace tovrik::data {
 
-// kSlotRows[s - 1]: the rows of slot s in letter order.
-extern const std::span<const ListRow> kSlotRows[kSlots];
+// A run of consecutive rows or entries.
+struct Range {
+    std::uint16_t first;
+    std::uint16_t count;
+};
 
-// kCodeTables[p - 1]: the table of position p in syllable order.
-extern const std::span<const CodeEntry> kCodeTables[kPositions];
+// Every row, slot 1 first; kSlotRows[s - 1]: the rows of slot s in letter
+// order.
+extern const PackedRow kRows[];
+extern const Range kSlotRows[kSlots];
+
+// Every entry, position 1 first; kCodeTables[p - 1]: the table of position p
+// in syllable order.
+extern const PackedEntry kEntries[];
+extern const Range kCodeTables[kPositions];
 
 } // namespace tovrik::data

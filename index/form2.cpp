@@ -110,7 +110,7 @@ void IndexWindow::CommandK_Click(int slot)
 {
     for (int N = 1; N <= 104; ++N)
         form1().Command(N)->setCaption(QString());
-    if (const ListRow *row = findRow(slot, forms::u16(Command(slot + 1)->Caption()))) {
+    if (const auto row = findRow(slot, forms::u16(Command(slot + 1)->Caption()))) {
         for (std::size_t i = 0; i < row->characters.size(); ++i)
             form1().Command(int(i) + 1)->setCaption(QString(QChar(row->characters[i])));
     }

@@ -95,28 +95,28 @@ TEST(CharacterLists, EachSlotHoldsItsSyllablesInLetterOrder)
 
 TEST(CharacterLists, FindRowIsExactAndKeepsToItsSlot)
 {
-    const ListRow *a = findRow(1, u"a");
-    ASSERT_NE(a, nullptr);
+    const auto a = findRow(1, u"a");
+    ASSERT_TRUE(a.has_value());
     EXPECT_EQ(a->syllable, u"a");
     EXPECT_EQ(a->characters, u"啊阿呵吖锕腌嗄");
 
     for (const char16_t *text : {u"A", u"a ", u"ai", u"", u" a"})
-        EXPECT_EQ(findRow(1, text), nullptr);
-    EXPECT_NE(findRow(2, u"ai"), nullptr);
-    EXPECT_EQ(findRow(2, u"a"), nullptr);
-    EXPECT_EQ(findRow(0, u"a"), nullptr);
-    EXPECT_EQ(findRow(37, u"zuo"), nullptr);
-    ASSERT_NE(findRow(36, u"zuo"), nullptr);
-    EXPECT_EQ(findRow(35, u"zuo"), nullptr);
+        EXPECT_FALSE(findRow(1, text).has_value());
+    EXPECT_TRUE(findRow(2, u"ai").has_value());
+    EXPECT_FALSE(findRow(2, u"a").has_value());
+    EXPECT_FALSE(findRow(0, u"a").has_value());
+    EXPECT_FALSE(findRow(37, u"zuo").has_value());
+    EXPECT_TRUE(findRow(36, u"zuo").has_value());
+    EXPECT_FALSE(findRow(35, u"zuo").has_value());
 }
 
 TEST(CharacterLists, LongestRows)
 {
-    const ListRow *yi = findRow(6, u"yi");
-    ASSERT_NE(yi, nullptr);
+    const auto yi = findRow(6, u"yi");
+    ASSERT_TRUE(yi.has_value());
     EXPECT_EQ(yi->characters.size(), 103u);
-    const ListRow *ji = findRow(1, u"ji");
-    ASSERT_NE(ji, nullptr);
+    const auto ji = findRow(1, u"ji");
+    ASSERT_TRUE(ji.has_value());
     EXPECT_EQ(ji->characters.size(), 100u);
 
     std::size_t longest = 0;
@@ -129,8 +129,8 @@ TEST(CharacterLists, LongestRows)
 
 TEST(CharacterLists, RepeatsAreKept)
 {
-    const ListRow *xi = findRow(1, u"xi");
-    ASSERT_NE(xi, nullptr);
+    const auto xi = findRow(1, u"xi");
+    ASSERT_TRUE(xi.has_value());
     ASSERT_GE(xi->characters.size(), 66u);
     EXPECT_EQ(xi->characters[6], u'晰');
     EXPECT_EQ(xi->characters[65], u'晰');
@@ -152,8 +152,8 @@ TEST(CodeTables, EachTableIsItsColumnOfTheLists)
     std::array<std::size_t, kPositions> filled{};
     for (const LetterRow &letter : syllableTable()) {
         for (std::size_t s = 0; s < letter.syllables.size(); ++s) {
-            const ListRow *row = findRow(static_cast<int>(s) + 1, ascii16(letter.syllables[s]));
-            ASSERT_NE(row, nullptr) << letter.syllables[s];
+            const auto row = findRow(static_cast<int>(s) + 1, ascii16(letter.syllables[s]));
+            ASSERT_TRUE(row.has_value()) << letter.syllables[s];
             for (std::size_t i = 0; i < row->characters.size(); ++i) {
                 const auto table = codeTable(static_cast<int>(i) + 1);
                 ASSERT_LT(filled[i], table.size()) << "position " << i + 1;

@@ -179,8 +179,8 @@ TEST_F(IndexWindowTest, EachClickRewritesTheWholePanel)
 
     clickBack();
     openSyllable("Z", 37); // zuo, the only syllable of slot 36
-    const ListRow *zuo = findRow(36, u"zuo");
-    ASSERT_NE(zuo, nullptr);
+    const auto zuo = findRow(36, u"zuo");
+    ASSERT_TRUE(zuo.has_value());
     EXPECT_EQ(panelCaptions(1, int(zuo->characters.size())).join(""), forms::toQString(zuo->characters));
 }
 

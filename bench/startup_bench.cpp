@@ -1,27 +1,38 @@
-// Start-up benchmark driver: runs the program's start-up (tovrik_startup_app)
-// and a bare window of the same client size (tovrik_startup_bare) in turn,
-// each as a fresh process, and compares the time from process start to the
-// first paint and the peak memory.
+// Start-up benchmark driver: runs the program's start-up (tovrik_startup_app),
+// the reference window (tovrik_startup_reference) and, for scale, a bare
+// window (tovrik_startup_bare), each as a fresh process, in turn. It reports
+// the medians of the time from process start to the first paint and of the
+// peak memory, then counts the instructions of one run of the program and of
+// the reference under callgrind, and compares the program with the reference.
 //
 //   tovrik_startup_bench [--runs=N] [--platform=NAME]
 //
 // Process start is the time just before fork(); the child writes the time of
-// its first paint (and of its first finished frame) and exits. Peak memory is
-// wait4()'s ru_maxrss. The platform (default "offscreen") is passed to the
+// its first paint (and of its first finished frame) and exits at once. Peak
+// memory is wait4()'s ru_maxrss. The child's exit ends callgrind's count, so
+// callgrind's total is the count from the first instruction of the process to
+// the first frame. The platform (default "offscreen") is passed to the
 // children as QT_QPA_PLATFORM; "xcb" needs DISPLAY.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// The bars, against the reference window.
+constexpr double kInstructionBar = 1.05;
+constexpr double kMemoryBar = 1.03;
 
 long long monotonicNs()
 {
@@ -40,16 +51,38 @@ struct Child {
     const char *name;
     const char *path;
     std::vector<Run> runs;
+    long long instructions = 0;
 };
 
-// Starts the child, waits for it and reads its line; exits on any failure.
-Run runOnce(const Child &child)
+std::string readAll(int fd)
+{
+    std::string out;
+    char buffer[4096];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
+        if (n < 0)
+            continue; // interrupted
+        out.append(buffer, std::size_t(n));
+    }
+    return out;
+}
+
+// Starts argv, waits for it and reads its line; on any failure shows what
+// the child wrote to standard error and exits.
+Run runOnce(const Child &child, const std::vector<std::string> &argv)
 {
     int fds[2];
-    if (pipe(fds) != 0) {
+    char errName[] = "/tmp/tovrik_startup_bench.XXXXXX";
+    const int errFd = mkstemp(errName);
+    if (pipe(fds) != 0 || errFd < 0) {
         std::perror("pipe");
         std::exit(1);
     }
+    unlink(errName);
+    std::vector<char *> args;
+    for (const std::string &arg : argv)
+        args.push_back(const_cast<char *>(arg.c_str()));
+    args.push_back(nullptr);
+
     const long long start = monotonicNs();
     const pid_t pid = fork();
     if (pid < 0) {
@@ -58,20 +91,15 @@ Run runOnce(const Child &child)
     }
     if (pid == 0) {
         dup2(fds[1], STDOUT_FILENO);
+        dup2(errFd, STDERR_FILENO);
         close(fds[0]);
         close(fds[1]);
-        char *const argv[] = {const_cast<char *>(child.path), nullptr};
-        execv(child.path, argv);
+        close(errFd);
+        execvp(args[0], args.data());
         _exit(127);
     }
     close(fds[1]);
-    std::string out;
-    char buffer[256];
-    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) != 0;) {
-        if (n < 0)
-            continue; // interrupted
-        out.append(buffer, std::size_t(n));
-    }
+    const std::string out = readAll(fds[0]);
     close(fds[0]);
     int status = 0;
     rusage usage{};
@@ -81,10 +109,31 @@ Run runOnce(const Child &child)
     long long frameNs = 0;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
         std::sscanf(out.c_str(), "%lld %lld", &paintNs, &frameNs) != 2) {
-        std::fprintf(stderr, "%s: no first paint (status %d, output \"%s\")\n", child.name, status, out.c_str());
+        lseek(errFd, 0, SEEK_SET);
+        std::fprintf(stderr, "%s: no first paint (status %d, output \"%s\")\n%s", child.name, status, out.c_str(),
+                     readAll(errFd).c_str());
         std::exit(1);
     }
+    close(errFd);
     return {double(paintNs - start) / 1e6, double(frameNs - start) / 1e6, usage.ru_maxrss};
+}
+
+// Runs the child once under callgrind and returns its instruction count.
+long long countInstructions(const Child &child)
+{
+    const std::string out = "/tmp/tovrik_startup_bench." + std::to_string(getpid()) + ".callgrind";
+    runOnce(child, {"valgrind", "--tool=callgrind", "-q", "--callgrind-out-file=" + out, child.path});
+    std::ifstream in(out);
+    long long total = 0;
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("summary: ", 0) == 0 || line.rfind("totals: ", 0) == 0)
+            total = std::atoll(line.c_str() + line.find(' ') + 1);
+    std::remove(out.c_str());
+    if (total <= 0) {
+        std::fprintf(stderr, "%s: no instruction count from callgrind\n", child.name);
+        std::exit(1);
+    }
+    return total;
 }
 
 template <typename T> T median(std::vector<T> values)
@@ -111,6 +160,11 @@ Summary summarise(const Child &child)
             *std::max_element(paint.begin(), paint.end()), median(frame), median(rss)};
 }
 
+const char *verdict(double ratio, double bar)
+{
+    return ratio <= bar ? "met" : "MISSED";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,35 +184,45 @@ int main(int argc, char *argv[])
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
 
     Child app{"tovrik", TOVRIK_STARTUP_APP, {}};
+    Child reference{"reference", TOVRIK_STARTUP_REFERENCE, {}};
     Child bare{"bare window", TOVRIK_STARTUP_BARE, {}};
+    Child *children[] = {&app, &reference, &bare};
+    constexpr int kChildren = 3;
 
-    // Two untimed runs each fill the caches, then the two take turns, the
+    // Two untimed runs each fill the caches, then the three take turns, the
     // one that goes first changing every round.
-    for (int i = 0; i < 2; ++i) {
-        runOnce(app);
-        runOnce(bare);
-    }
-    for (int i = 0; i < runs; ++i) {
-        Child &first = i % 2 ? bare : app;
-        Child &second = i % 2 ? app : bare;
-        first.runs.push_back(runOnce(first));
-        second.runs.push_back(runOnce(second));
-    }
+    for (int i = 0; i < 2; ++i)
+        for (Child *child : children)
+            runOnce(*child, {child->path});
+    for (int i = 0; i < runs; ++i)
+        for (int k = 0; k < kChildren; ++k) {
+            Child &child = *children[(i + k) % kChildren];
+            child.runs.push_back(runOnce(child, {child.path}));
+        }
+    for (Child *child : children)
+        child->instructions = countInstructions(*child);
 
+    std::printf("platform %s, %d runs each, medians (min..max of the first paint); "
+                "instructions to the first frame under callgrind\n",
+                platform.c_str(), runs);
+    std::printf("%-12s %15s %22s %15s %13s %15s\n", "", "first paint ms", "(min..max)", "first frame ms",
+                "peak RSS KiB", "instructions");
+    for (const Child *child : children) {
+        const Summary s = summarise(*child);
+        std::printf("%-12s %15.2f %10.2f..%-10.2f %15.2f %13.0f %15lld\n", child->name, s.paintMs, s.paintMin,
+                    s.paintMax, s.frameMs, s.rssKiB, child->instructions);
+    }
     const Summary a = summarise(app);
+    const Summary r = summarise(reference);
     const Summary b = summarise(bare);
-    std::printf("platform %s, %d runs each, medians (min..max of the first paint)\n", platform.c_str(), runs);
-    std::printf("%-12s %18s %22s %16s %14s\n", "", "first paint ms", "(min..max)", "first frame ms",
-                "peak RSS KiB");
-    for (const auto &[name, s] : {std::pair{app.name, a}, std::pair{bare.name, b}})
-        std::printf("%-12s %18.2f %10.2f..%-10.2f %16.2f %14.0f\n", name, s.paintMs, s.paintMin, s.paintMax,
-                    s.frameMs, s.rssKiB);
-    const double timeRatio = a.paintMs / b.paintMs;
-    const double frameRatio = a.frameMs / b.frameMs;
-    const double memoryRatio = a.rssKiB / b.rssKiB;
-    std::printf("ratio tovrik / bare: first paint %.3f (bar 1.3: %s), first frame %.3f, "
-                "peak memory %.3f (bar 1.2: %s)\n",
-                timeRatio, timeRatio <= 1.3 ? "met" : "MISSED", frameRatio, memoryRatio,
-                memoryRatio <= 1.2 ? "met" : "MISSED");
+    const double instructionRatio = double(app.instructions) / double(reference.instructions);
+    const double memoryRatio = a.rssKiB / r.rssKiB;
+    std::printf("tovrik / reference: instructions %.3f (bar %.2f: %s), peak memory %.3f (bar %.2f: %s), "
+                "first paint %.3f, first frame %.3f\n",
+                instructionRatio, kInstructionBar, verdict(instructionRatio, kInstructionBar), memoryRatio,
+                kMemoryBar, verdict(memoryRatio, kMemoryBar), a.paintMs / r.paintMs, a.frameMs / r.frameMs);
+    std::printf("reference / bare window, for scale: instructions %.3f, peak memory %.3f, first paint %.3f\n",
+                double(reference.instructions) / double(bare.instructions), r.rssKiB / b.rssKiB,
+                r.paintMs / b.paintMs);
     return 0;
 }

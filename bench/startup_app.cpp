@@ -1,4 +1,5 @@
-// Child of the start-up benchmark: the program's own start-up.
+// Child of the start-up benchmark: the program's own start-up, as in
+// app/main.cpp, with the first-paint probe.
 #include "first_paint_probe.h"
 #include "module1.h"
 
@@ -8,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     tovrik::bench::FirstPaintProbe probe;
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOVRIK_APP_ID));
+    tovrik::installStandardTexts();
     tovrik::Main();
     return QApplication::exec();
 }

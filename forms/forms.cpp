@@ -113,12 +113,14 @@ Window::Window() : QWidget(nullptr, Qt::Window)
     QWidget::setFont(toQFont({u"宋体", 9.0f}));
 }
 
-void Window::setIcon(std::span<const char *const *const> xpmPictures)
+void Window::setIcon(std::span<const Picture> pictures)
 {
-    // QPixmap reads XPM data itself; decoding a file would load the image-format plugins.
+    // The pixels are used as they are: decoding an image file would load the
+    // image-format plugins.
     QIcon icon;
-    for (const char *const *xpm : xpmPictures)
-        icon.addPixmap(QPixmap(xpm));
+    for (const Picture &picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.side,
+                                                 picture.side, QImage::Format_ARGB32)));
     setWindowIcon(icon);
 }
 

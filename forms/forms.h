@@ -36,6 +36,13 @@ struct Font {
     bool underline = false;
 };
 
+// A square picture compiled into the program: side x side pixels, row by
+// row, each 0xAARRGGBB.
+struct Picture {
+    int side;
+    const std::uint32_t *pixels;
+};
+
 // MousePointer values.
 enum MousePointer : int { Default = 0, Arrow = 1, Cross = 2, PointingHand = 99 };
 
@@ -59,8 +66,8 @@ public:
 
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }
-    // The window icon, from pictures compiled in as XPM data.
-    void setIcon(std::span<const char *const *const> xpmPictures);
+    // The window icon, from pictures compiled into the program.
+    void setIcon(std::span<const Picture> pictures);
     void setBackColor(Colour colour);
     void setBorder(Border border);
     // The client area's design place and size.

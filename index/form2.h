@@ -10,7 +10,7 @@ namespace tovrik {
 
 // The program's icon, carried by both windows: its pictures of 16, 32 and 48
 // pixels, compiled in (index/icon/make-icon.py draws them).
-extern const std::array<const char *const *, 3> kProgramIcon;
+extern const std::array<forms::Picture, 3> kProgramIcon;
 
 class IndexWindow : public forms::Window {
     Q_OBJECT

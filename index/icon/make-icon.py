@@ -10,7 +10,7 @@ Writes, next to this script:
                          rsvg-convert, its boxes fitted to whole pixels.
   tovrik-16.png, -24.png drawn pixel by pixel below, so the character and the
                          tip stay legible at those sizes.
-  tovrik-<N>.xpm         N = 16, 32, 48: the pixels of those PNGs as C source,
+  tovrik-pixels.h        the pixels of the 16, 32 and 48 PNGs as C++ arrays,
                          compiled into the program as its window icon.
 
 Needs python3-fonttools, librsvg2-bin and the fonts-arphic-gkai00mp and
@@ -181,25 +181,18 @@ def read_png(path):
     return rows
 
 
-def write_xpm(path, name, rows):
-    """Writes the pixels as XPM data, a C array that QPixmap reads directly."""
-    colours = sorted(set(p for row in rows for p in row))
-    chars = "".join(chr(c) for c in range(35, 127) if chr(c) not in '"\\?')
-    per = 1 if len(colours) <= len(chars) else 2
-    assert len(colours) <= len(chars) ** per, path
-
-    def code(i):
-        return chars[i] if per == 1 else chars[i // len(chars)] + chars[i % len(chars)]
-
-    key = {c: code(i) for i, c in enumerate(colours)}
-    lines = [f"{len(rows[0])} {len(rows)} {len(colours)} {per}"]
-    lines += [f"{key[c]} c #{c[0]:02X}{c[1]:02X}{c[2]:02X}" for c in colours]
-    lines += ["".join(key[p] for p in row) for row in rows]
+def write_pixels(path, pictures):
+    """Writes the pixels of each picture as a C++ array of 0xAARRGGBB values."""
     with open(path, "w") as f:
-        f.write(f"/* XPM */\n/* Written by make-icon.py from {os.path.basename(path)[:-4]}.png. */\n")
-        f.write(f"static const char *const {name}[] = {{\n")
-        f.write(",\n".join(f'"{line}"' for line in lines))
-        f.write("};\n")
+        f.write("// Written by make-icon.py: the window icon's pixels as 0xAARRGGBB, row by row.\n")
+        f.write("#pragma once\n\n#include <cstdint>\n\nnamespace tovrik::icon {\n")
+        for name, rows in pictures:
+            values = [f"0xff{r:02x}{g:02x}{b:02x}" for row in rows for (r, g, b) in row]
+            f.write(f"\ninline constexpr std::uint32_t {name}[{len(rows)} * {len(rows[0])}] = {{\n")
+            for i in range(0, len(values), 8):
+                f.write("    " + ", ".join(values[i:i + 8]) + ",\n")
+            f.write("};\n")
+        f.write("\n} // namespace tovrik::icon\n")
 
 
 def main():
@@ -215,9 +208,8 @@ def main():
         rows = [[rgb(PALETTE[c]) for c in line] for line in picture.split()]
         assert len(rows) == size and all(len(row) == size for row in rows), size
         write_png(os.path.join(HERE, f"tovrik-{size}.png"), rows)
-    for size in (16, 32, 48):
-        write_xpm(os.path.join(HERE, f"tovrik-{size}.xpm"), f"tovrik_{size}_xpm",
-                  read_png(os.path.join(HERE, f"tovrik-{size}.png")))
+    write_pixels(os.path.join(HERE, "tovrik-pixels.h"),
+                 [(f"pixels{size}", read_png(os.path.join(HERE, f"tovrik-{size}.png"))) for size in (16, 32, 48)])
 
 
 if __name__ == "__main__":

@@ -1,11 +1,9 @@
 #include "form2.h"
 
-#include "tovrik-16.xpm"
-#include "tovrik-32.xpm"
-#include "tovrik-48.xpm"
+#include "tovrik-pixels.h"
 
 namespace tovrik {
 
-const std::array<const char *const *, 3> kProgramIcon{tovrik_16_xpm, tovrik_32_xpm, tovrik_48_xpm};
+const std::array<forms::Picture, 3> kProgramIcon{{{16, icon::pixels16}, {32, icon::pixels32}, {48, icon::pixels48}}};
 
 } // namespace tovrik

@@ -1,5 +1,7 @@
 #include "forms.h"
 
+#include "faces.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -40,16 +42,17 @@ QColor toQColor(Colour c)
 
 QFont toQFont(const Font &font)
 {
-    // The installed GB2312 faces first, then the usual names elsewhere.
-    QStringList families;
-    if (font.name == u"宋体")
-        families = {QStringLiteral("AR PL SungtiL GB"), QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-                    QStringLiteral("Noto Serif CJK SC")};
-    else if (font.name == u"楷体_GB2312")
-        families = {QStringLiteral("AR PL KaitiM GB"), QStringLiteral("KaiTi_GB2312"), QStringLiteral("KaiTi"),
-                    QStringLiteral("AR PL UKai CN"), QStringLiteral("Noto Serif CJK SC")};
-    else
+    // A classic name is drawn in the one installed family chosen for it, so
+    // that the font engine has no list of alternatives to search. When none
+    // of its families is installed, all of them are asked for.
+    QStringList families = classicFamilies(font.name);
+    if (families.isEmpty()) {
         families = {toQString(font.name)};
+    } else {
+        const QString &chosen = font.name == u"宋体" ? installedFaces().song : installedFaces().kai;
+        if (!chosen.isEmpty())
+            families = {chosen};
+    }
     QFont f;
     f.setFamilies(families);
     // A point is 20 twips, so 4/3 of a logical pixel.

@@ -212,11 +212,61 @@ void CommandButton::setMousePointer(int pointer)
     applyPointer(this, pointer);
 }
 
+namespace {
+
+// The raised or sunken bevel of a button and its fill, drawn in device
+// pixels: an outer and an inner layer of light and dark lines on each side,
+// each layer ceil(ratio) device pixels thick, the ratio being the painter's
+// scale from logical to device pixels (a screen's or an image's alike). At a
+// ratio of 1 these are the classic one-pixel lines. A neighbour placed one
+// logical pixel over the right or bottom edge covers at most that many
+// device pixels, so the inner dark layer stays in sight at any scale.
+void drawBevel(QPainter &p, const QRect &rect, const QPalette &palette, bool sunken, const QBrush &fill)
+{
+    const QTransform toDevice = p.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale || toDevice.m11() <= 0 || toDevice.m22() <= 0) {
+        // Turned or mirrored: no pixel grid to keep to.
+        qDrawWinButton(&p, rect, palette, sunken, &fill);
+        return;
+    }
+    const QColor outerTopLeft = sunken ? palette.shadow().color() : palette.light().color();
+    const QColor outerBottomRight = sunken ? palette.light().color() : palette.shadow().color();
+    const QColor innerTopLeft = sunken ? palette.dark().color() : palette.button().color();
+    const QColor innerBottomRight = sunken ? palette.button().color() : palette.dark().color();
+
+    // The button's device pixels, with edges rounded as its neighbours' are.
+    const QRectF area = toDevice.mapRect(QRectF(rect));
+    const int x = int(std::lround(area.left()));
+    const int y = int(std::lround(area.top()));
+    const int w = int(std::lround(area.right())) - x;
+    const int h = int(std::lround(area.bottom())) - y;
+    const qreal ratio = std::max(toDevice.m11(), toDevice.m22());
+    const int t = std::max(1, int(std::ceil(ratio - 1e-6))); // 2.0000001 is still 2
+    if (w < 2 * t || h < 2 * t)
+        return;
+
+    p.save();
+    p.setWorldTransform(toDevice.inverted() * p.worldTransform()); // painting coordinates are device pixels now
+    p.fillRect(x, y, t, h - t, outerTopLeft);
+    p.fillRect(x, y, w - t, t, outerTopLeft);
+    p.fillRect(x, y + h - t, w, t, outerBottomRight);
+    p.fillRect(x + w - t, y, t, h, outerBottomRight);
+    if (w > 4 * t && h > 4 * t) {
+        p.fillRect(x + t, y + t, t, h - 3 * t, innerTopLeft);
+        p.fillRect(x + t, y + t, w - 3 * t, t, innerTopLeft);
+        p.fillRect(x + t, y + h - 2 * t, w - 2 * t, t, innerBottomRight);
+        p.fillRect(x + w - 2 * t, y + t, t, h - 2 * t, innerBottomRight);
+        p.fillRect(x + 2 * t, y + 2 * t, w - 4 * t, h - 4 * t, fill);
+    }
+    p.restore();
+}
+
+} // namespace
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QBrush fill(back_);
-    qDrawWinButton(&p, rect(), palette(), isDown(), &fill);
+    drawBevel(p, rect(), palette(), isDown(), QBrush(back_));
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(isDown() ? rect().translated(1, 1) : rect(), Qt::AlignCenter, text());
     if (hasFocus()) {

@@ -7,8 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(TOVRIK_APP_ID));
-    tovrik::installStandardTexts();
+    tovrik::prepareApplication();
     tovrik::Main();
     const int status = QApplication::exec();
     tovrik::releaseForm1();

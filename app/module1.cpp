@@ -2,7 +2,7 @@
 
 #include "form2.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,6 +11,12 @@ namespace tovrik {
 void Main()
 {
     Form2().Show();
+}
+
+void prepareApplication()
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOVRIK_APP_ID));
+    installStandardTexts();
 }
 
 QTranslator *installStandardTexts(const QString &folder)

@@ -9,8 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     tovrik::bench::FirstPaintProbe probe;
-    QGuiApplication::setDesktopFileName(QStringLiteral(TOVRIK_APP_ID));
-    tovrik::installStandardTexts();
+    tovrik::prepareApplication();
     tovrik::Main();
     return QApplication::exec();
 }

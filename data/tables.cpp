@@ -30,13 +30,11 @@ CodeTable codeTable(int position)
 
 std::optional<std::u16string_view> findCode(int position, std::u16string_view caption)
 {
-    if (caption.size() != 1 || position < 1 || position > kPositions)
+    if (caption.size() != 1)
         return std::nullopt;
-    const data::Range range = data::kCodeTables[position - 1];
-    for (const data::PackedEntry *entry = data::kEntries + range.first, *end = entry + range.count; entry != end;
-         ++entry)
-        if (entry->character == caption[0])
-            return std::u16string_view(data::kText + entry->code, entry->codeLength);
+    for (const CodeEntry entry : codeTable(position))
+        if (entry.character == caption[0])
+            return entry.code;
     return std::nullopt;
 }
 
